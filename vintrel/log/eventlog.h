@@ -42,7 +42,7 @@ class EventLogStore {
   const char* SlotText(int slot) const;
 
  private:
-  std::recursive_mutex lock_;
+  mutable std::recursive_mutex lock_;
   char slots_[kSlots][kSlotBytes] = {};
   std::int16_t head_ = 0;
   std::int16_t tail_ = 0;

@@ -1,0 +1,4 @@
+#include "adapterconfig.h"
+
+AdapterConfigRecord AdapterConfig;
+char AdapterName[20] = {};
