@@ -211,7 +211,7 @@ function computeGrid(region, itemOf) {
 
 // Gives every item that owns no cell the cell at its place, taking it from
 // sea or from an item that keeps other cells.
-function claimCellsForSmallItems(items, region, g, itemOf) {
+function claimCellsForSmallItems(items, region, g, itemOf, owner) {
   const { width: w } = region;
   const owned = new Int32Array(items.length + 1);
   for (const v of g.grid) owned[v]++;
@@ -246,6 +246,16 @@ function claimCellsForSmallItems(items, region, g, itemOf) {
     }
     const cell = candidates.find((cell) => !forced.has(cell) && (g.grid[cell] === 0 || owned[g.grid[cell]] > 1));
     if (cell === undefined) throw new Error(`region ${region.index}: no cell left for ${items[k - 1].name}`);
+    if (!own.has(cell)) {
+      // The item shows nowhere in that cell: give it the pixel of the cell
+      // nearest to its place, so that the map shows what the grid says.
+      const c = Math.floor(cell / rows), r = cell % rows;
+      const x = Math.min(Math.max(Math.floor(ax), c * CELL_SIZE), (c + 1) * CELL_SIZE - 1);
+      const y = Math.min(Math.max(Math.floor(ay), r * CELL_SIZE), (r + 1) * CELL_SIZE - 1);
+      itemOf[y * w + x] = k;
+      if (!items[k - 1].ownerValue) throw new Error(`region ${region.index}: ${items[k - 1].name} owns no land`);
+      owner[y * w + x] = items[k - 1].ownerValue;
+    }
     owned[g.grid[cell]]--;
     g.grid[cell] = k;
     owned[k]++;
@@ -318,7 +328,7 @@ function buildMap(region, groups) {
     if (named.length > MAX_NAMED) throw new Error(`${region.title}: ${named.length} named items, more than ${MAX_NAMED}`);
     const itemOfGroup = new Int32Array(groups.length + 1);
     named.forEach((g) => { itemOfGroup[groups.indexOf(g) + 1] = named.indexOf(g) + 1; });
-    items = named.map((g) => ({ name: g.name, modemCode: g.modemCode, group: g }));
+    items = named.map((g) => ({ name: g.name, modemCode: g.modemCode, group: g, ownerValue: groups.indexOf(g) + 1 }));
     itemOf = Int32Array.from(owner, (o) => (o <= 0 ? -1 : itemOfGroup[o]));
     borderKey = (p) => owner[p];
   }
@@ -338,7 +348,7 @@ function buildMap(region, groups) {
   });
 
   const g = computeGrid(region, (p) => itemOf[p]);
-  claimCellsForSmallItems(items, region, g, itemOf);
+  claimCellsForSmallItems(items, region, g, itemOf, owner);
   for (const item of items) Object.assign(item, labelAnchor(region, item, item.index, itemOf, g));
 
   // Picture: sea, land, outside the globe, and a black line where land of one
