@@ -1,0 +1,78 @@
+# platform_add_resources(<target> <manifest>)
+#
+# Embeds the module resources listed in <manifest> into <target>, which must
+# link the `platform` library. One resource per line, '#' starts a comment:
+#
+#   bitmap 129 maps/globe.bmp       # BMP file (RLE4 and RLE8 too)
+#   avi    144 clip.avi             # AVI clip for an animation control
+#   icon   128 app.ico              # icon (ICO or PNG)
+#   help   1   help.html            # help page (HTML or plain text)
+#   string 102 "Ostrane"            # string table entry, a C string literal
+#
+# Paths are relative to the manifest's folder. The files are embedded with the
+# assembler's .incbin, so large pictures cost nothing at build time; they
+# register themselves when the program starts and are found by number through
+# platform/resources.h.
+function(platform_add_resources target manifest)
+  get_filename_component(manifest "${manifest}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+  get_filename_component(base "${manifest}" DIRECTORY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${manifest}")
+  file(STRINGS "${manifest}" lines)
+
+  string(MAKE_C_IDENTIFIER "${target}" tag)
+  set(asm "")
+  set(decls "")
+  set(calls "")
+  set(depends "")
+  set(n 0)
+  foreach(line IN LISTS lines)
+    string(STRIP "${line}" line)
+    if(line STREQUAL "" OR line MATCHES "^#")
+      continue()
+    endif()
+    if(NOT line MATCHES "^([a-z]+)[ \t]+([0-9]+)[ \t]+(.+)$")
+      message(FATAL_ERROR "${manifest}: cannot read the line '${line}'")
+    endif()
+    set(kind "${CMAKE_MATCH_1}")
+    set(id "${CMAKE_MATCH_2}")
+    set(value "${CMAKE_MATCH_3}")
+    if(kind STREQUAL "string")
+      string(APPEND calls "  platform::RegisterResource(platform::ResourceType::String, ${id}, ${value}, sizeof(${value}) - 1);\n")
+      continue()
+    endif()
+    if(kind STREQUAL "bitmap")
+      set(type Bitmap)
+    elseif(kind STREQUAL "avi")
+      set(type Avi)
+    elseif(kind STREQUAL "icon")
+      set(type Icon)
+    elseif(kind STREQUAL "help")
+      set(type Help)
+    else()
+      message(FATAL_ERROR "${manifest}: unknown resource kind '${kind}'")
+    endif()
+    string(REGEX REPLACE "[ \t]+#.*$" "" value "${value}")
+    get_filename_component(file "${value}" ABSOLUTE BASE_DIR "${base}")
+    if(NOT EXISTS "${file}")
+      message(FATAL_ERROR "${manifest}: no file ${file}")
+    endif()
+    set(sym "platform_res_${tag}_${n}")
+    math(EXPR n "${n} + 1")
+    string(APPEND asm "    \".balign 16\\n${sym}:\\n.incbin \\\"${file}\\\"\\n${sym}_end:\\n\"\n")
+    string(APPEND decls "extern \"C\" const unsigned char ${sym}[];\nextern \"C\" const unsigned char ${sym}_end[];\n")
+    string(APPEND calls "  platform::RegisterResource(platform::ResourceType::${type}, ${id}, ${sym}, static_cast<std::size_t>(${sym}_end - ${sym}));\n")
+    list(APPEND depends "${file}")
+  endforeach()
+
+  set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp")
+  set(text "// Generated from ${manifest}; do not edit.\n#include <cstddef>\n\n#include \"platform/resources.h\"\n\n")
+  if(NOT asm STREQUAL "")
+    string(APPEND text "asm(\".pushsection .rodata\\n\"\n${asm}    \".popsection\\n\");\n${decls}\n")
+  endif()
+  string(APPEND text "namespace {\nstruct Register {\n  Register() {\n${calls}  }\n} registerResources;\n}  // namespace\n")
+  # Rewritten only when it changes, so that reconfiguring rebuilds nothing.
+  file(WRITE "${out}.new" "${text}")
+  configure_file("${out}.new" "${out}" COPYONLY)
+  set_source_files_properties("${out}" PROPERTIES OBJECT_DEPENDS "${depends}")
+  target_sources(${target} PRIVATE "${out}")
+endfunction()

@@ -1,0 +1,116 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QThread>
+#include <atomic>
+
+#include "modal_runs.h"
+#include "platform/queue.h"
+#include "qt_services.h"
+
+namespace platform {
+namespace {
+
+// The application object made by StartDesktop for tests lives until the
+// process ends; the one an Application makes is deleted with it.
+int g_argc = 1;
+char g_arg0[] = "platform";
+char* g_argv[] = {g_arg0, nullptr};
+
+QApplication* g_ownedApp = nullptr;
+std::string g_appName;
+int g_exitStatus = 0;
+bool g_quitRequested = false;
+
+// Lives on the UI thread; queued calls are delivered through it.
+QObject* g_dispatcher = nullptr;
+std::atomic<bool> g_wakePending{false};
+
+void InstallWakeHook() {
+  if (g_dispatcher == nullptr) g_dispatcher = new QObject;
+  QObject* dispatcher = g_dispatcher;
+  SetQueueWakeHook([dispatcher] {
+    // One wake-up in flight is enough: it drains everything queued so far.
+    if (g_wakePending.exchange(true)) return;
+    QMetaObject::invokeMethod(
+        dispatcher,
+        [] {
+          g_wakePending = false;
+          DrainQueuedCalls();
+        },
+        Qt::QueuedConnection);
+  });
+  // Calls queued before the hook was there.
+  QueueCall([] {});
+}
+
+QApplication* MakeApplication(int& argc, char** argv) {
+  if (auto* existing = qobject_cast<QApplication*>(QApplication::instance())) return existing;
+  auto* app = new QApplication(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  return app;
+}
+
+}  // namespace
+
+Application::Application(int& argc, char** argv) {
+  bool existed = QApplication::instance() != nullptr;
+  QApplication* app = MakeApplication(argc, argv);
+  if (!existed) g_ownedApp = app;
+  g_appName = argc > 0 && argv[0] != nullptr ? QFileInfo(QString::fromLocal8Bit(argv[0])).baseName().toStdString() : "";
+  g_exitStatus = 0;
+  InstallWakeHook();
+  InstallDesktopServices();
+}
+
+Application::~Application() {
+  RemoveDesktopServices();
+  if (g_ownedApp != nullptr) {
+    SetQueueWakeHook(nullptr);
+    delete g_dispatcher;
+    g_dispatcher = nullptr;
+    delete g_ownedApp;
+    g_ownedApp = nullptr;
+  }
+}
+
+int Application::ExitStatus() const { return g_exitStatus; }
+
+std::string GetAppName() { return g_appName; }
+
+void StartDesktop() {
+  if (QApplication::instance() == nullptr) MakeApplication(g_argc, g_argv);
+  if (g_dispatcher == nullptr) InstallWakeHook();
+}
+
+void RequestQuit(int exitCode) {
+  g_exitStatus = exitCode;
+  g_quitRequested = true;
+  ModalRun::EndAll();
+}
+
+bool QuitRequested() { return g_quitRequested; }
+
+void ClearQuitRequest() { g_quitRequested = false; }
+
+void ProcessEvents(int ms) {
+  ProcessEventsUntil([] { return false; }, ms);
+}
+
+bool ProcessEventsUntil(const std::function<bool()>& done, int timeoutMs) {
+  QElapsedTimer timer;
+  timer.start();
+  for (;;) {
+    QApplication::sendPostedEvents();
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+    DrainQueuedCalls();
+    if (done()) return true;
+    if (timer.elapsed() >= timeoutMs) return false;
+    QThread::msleep(1);
+  }
+}
+
+}  // namespace platform
