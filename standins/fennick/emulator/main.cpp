@@ -93,11 +93,13 @@ int Run(const fennick::EmulatorOptions& options) {
       char buffer[512];
       const ssize_t n = ::read(pty->MasterFd(), buffer, sizeof buffer);
       if (n > 0) {
-        Send(pty->MasterFd(), modem.Receive(std::string_view(buffer, static_cast<std::size_t>(n))));
+        const std::string answer = modem.Receive(std::string_view(buffer, static_cast<std::size_t>(n)));
+        // Like a modem writing its memory before it says OK.
         if (modem.Country() != stored) {
           stored = modem.Country();
           StoreCountry(options.statePath, stored);
         }
+        Send(pty->MasterFd(), answer);
       }
     } else if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) {
       std::fprintf(stderr, "fennick-emulator: the terminal failed\n");
