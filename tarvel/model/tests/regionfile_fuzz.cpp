@@ -24,8 +24,11 @@ void CheckAccepted(CTarvelApp& app, int region) {
   for (const auto& column : app.m_cells[region])
     for (std::uint8_t v : column) Check(v <= n && (region != 0 || v < CTarvelApp::REGION_COUNT));
   app.m_nRegion = region;
-  for (int x = -1; x <= app.m_width[region] + 1; x += 3)
-    for (int y = -1; y <= app.m_height[region] + 1; y += 3) Check(app.ItemAt(x, y) <= n);
+  // About 64 points per axis, bounds included.
+  const int w = app.m_width[region], h = app.m_height[region];
+  for (int x = -1; x <= w + 1; x += 1 + w / 64)
+    for (int y = -1; y <= h + 1; y += 1 + h / 64) Check(app.ItemAt(x, y) <= n);
+  Check(app.ItemAt(w, h) <= n);
   for (int i = -1; i <= CTarvelApp::MAX_ITEMS; ++i) {
     app.RegionName(i);
     app.CountryName(i);
