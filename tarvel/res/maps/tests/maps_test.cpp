@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/resources.h"
 #include "rle4bitmap.h"
 #include "tarvelapp.h"
 
@@ -23,14 +24,15 @@ namespace {
 struct MapFiles {
   int region;
   const char* bitmap;
+  int resource;
   int width;
   int height;
 };
 
 constexpr MapFiles kMaps[] = {
-    {0, "map129.bmp", 402, 306}, {1, "map130.bmp", 414, 308}, {2, "map131.bmp", 408, 304},
-    {3, "map132.bmp", 403, 303}, {4, "map133.bmp", 404, 301}, {5, "map134.bmp", 404, 303},
-    {6, "map135.bmp", 401, 301},
+    {0, "map129.bmp", 129, 402, 306}, {1, "map130.bmp", 130, 414, 308}, {2, "map131.bmp", 131, 408, 304},
+    {3, "map132.bmp", 132, 403, 303}, {4, "map133.bmp", 133, 404, 301}, {5, "map134.bmp", 134, 404, 303},
+    {6, "map135.bmp", 135, 401, 301},
 };
 
 constexpr int kLabelHeight = 15;
@@ -191,6 +193,11 @@ TEST(GeneratedMaps, PicturesAreRle4BitmapsOfTheMapSize) {
     const Rle4Bitmap bmp = ReadPicture(m.bitmap);
     EXPECT_EQ(bmp.Width(), m.width);
     EXPECT_EQ(bmp.Height(), m.height);
+    // The desktop layer's own bitmap reader, which the map view draws with.
+    int width = 0, height = 0;
+    ASSERT_TRUE(platform::GetBitmapSize(m.resource, &width, &height)) << "bitmap " << m.resource;
+    EXPECT_EQ(width, m.width);
+    EXPECT_EQ(height, m.height);
   }
 }
 
