@@ -61,17 +61,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "isdn-simulator: %s\n", error.c_str());
     return 1;
   }
-  struct sigaction action {};
-  action.sa_handler = OnSignal;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-  std::signal(SIGPIPE, SIG_IGN);
-
-  std::printf("isdn-simulator: \"%sISDN1\" and \"%sISDN2\" on %s\n", config.adapterName.c_str(),
-              config.adapterName.c_str(), socketPath.c_str());
-  std::fflush(stdout);
   {
     isdn::sim::Server server(config, listenFd);
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::printf("isdn-simulator: \"%sISDN1\" and \"%sISDN2\" on %s\n", config.adapterName.c_str(),
+                config.adapterName.c_str(), socketPath.c_str());
+    std::fflush(stdout);
     server.Run();
   }
   unlink(socketPath.c_str());

@@ -263,6 +263,9 @@ TEST_F(TapiSimulatorTest, CallsConnectAndClearOnTheirLine) {
   EXPECT_FALSE(Recorded().Has(line1_, LINE_LINEDEVSTATE, LINEDEVSTATE_CONNECTED));
   EXPECT_EQ(ActiveCalls(line2_), 1u);
   EXPECT_EQ(ActiveCalls(line1_), 0u);
+  std::vector<uint8_t> zeroTotal = Record(0);  // as line monitors probe first
+  zeroTotal.resize(96);
+  EXPECT_EQ(lineGetLineDevStatus(line2_, zeroTotal.data()), LINEERR_STRUCTURETOOSMALL);
   ASSERT_TRUE(WaitForValue(kCallCount, 1));
   const uint32_t txAtConnect = Recorded().reports.back().values.at(kTxPackets);
   EXPECT_TRUE(WaitForText("Q.931 RX CONNECT"));
