@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "animation_player.h"
+#include "descendants.h"
 #include "dialog_units.h"
 #include "platform/control.h"
 #include "platform/property_page.h"
@@ -157,7 +158,9 @@ QWidget* NativeControl::Widget() const { return page_ != nullptr && page_->Exist
 
 AnimationPlayer* NativeControl::Player() const {
   QWidget* widget = Widget();
-  return widget ? widget->findChild<AnimationPlayer*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+  if (widget == nullptr) return nullptr;
+  std::vector<AnimationPlayer*> players = Descendants<AnimationPlayer>(widget, true);
+  return players.empty() ? nullptr : players.front();
 }
 
 void NativeControl::Notify(int notification) {

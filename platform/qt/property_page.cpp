@@ -36,7 +36,9 @@ PropertyPage::PropertyPage(const DialogTemplate& dialog) : template_(dialog) {
   }
 }
 
-PropertyPage::~PropertyPage() = default;
+PropertyPage::~PropertyPage() {
+  if (sheet_ != nullptr) sheet_->ForgetPage(this);
+}
 
 Control* PropertyPage::GetDlgItem(int id) const {
   auto it = byId_.find(id);

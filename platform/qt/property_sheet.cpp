@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "animation_player.h"
+#include "descendants.h"
 #include "modal_runs.h"
 #include "page_widget.h"
 #include "platform/application.h"
@@ -50,7 +52,14 @@ PropertySheet::PropertySheet(const std::string& caption, int startPage) : captio
 
 PropertySheet::~PropertySheet() {
   DestroyWindow();
+  // Pages that are still there forget the sheet; pages that went first have
+  // taken themselves out already.
   for (PropertyPage* page : pages_) page->AttachToSheet(nullptr);
+}
+
+void PropertySheet::ForgetPage(PropertyPage* page) {
+  std::erase(pages_, page);
+  if (active_ >= GetPageCount()) active_ = -1;
 }
 
 void PropertySheet::AddPage(PropertyPage* page) {
@@ -118,9 +127,14 @@ void PropertySheet::DestroyWindow() {
   // Every window inside goes now (handles withdrawn, timers stopped, owners
   // told); the widgets themselves go once the event loop is back, as one of
   // them may be running the handler that closed the sheet.
+  WindowHost* own = WindowHost::Of(this);
   std::vector<WindowHost*> hosts = HostsWithin(widget);
-  for (auto it = hosts.rbegin(); it != hosts.rend(); ++it) (*it)->Detach();
-  for (QTimer* timer : widget->findChildren<QTimer*>()) timer->stop();
+  for (auto it = hosts.rbegin(); it != hosts.rend(); ++it) {
+    if (*it != own) (*it)->Detach();  // custom windows before their pages
+  }
+  own->Detach();
+  widget->Disown();
+  for (AnimationPlayer* player : Descendants<AnimationPlayer>(widget)) player->Stop();
   widget->hide();
   widget->deleteLater();
   active_ = -1;

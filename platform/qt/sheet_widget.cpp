@@ -47,7 +47,9 @@ SheetWidget::SheetWidget(PropertySheet* sheet, QSize pageSize) : sheet_(sheet) {
     buttons_[b.id] = button;
     buttonRow->addWidget(button);
     int id = b.id;
-    connect(button, &QPushButton::clicked, this, [this, id] { sheet_->OnButton(id); });
+    connect(button, &QPushButton::clicked, this, [this, id] {
+      if (sheet_ != nullptr) sheet_->OnButton(id);
+    });
   }
   buttons_[ID_SHEET_OK]->setDefault(true);
   buttons_[ID_APPLY_NOW]->setEnabled(false);
@@ -61,7 +63,7 @@ SheetWidget::SheetWidget(PropertySheet* sheet, QSize pageSize) : sheet_(sheet) {
   layout->addLayout(buttonRow);
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-    if (switching_ || index < 0) return;
+    if (switching_ || index < 0 || sheet_ == nullptr) return;
     sheet_->SetActivePage(index);
   });
 }
@@ -125,7 +127,7 @@ void SheetWidget::keyPressEvent(QKeyEvent* event) {
 // The close box cancels the sheet; the sheet destroys the window itself.
 void SheetWidget::closeEvent(QCloseEvent* event) {
   event->ignore();
-  sheet_->OnButton(ID_SHEET_CANCEL);
+  if (sheet_ != nullptr) sheet_->OnButton(ID_SHEET_CANCEL);
 }
 
 }  // namespace platform

@@ -25,6 +25,8 @@ class SheetWidget : public QDialog {
   QPushButton* ButtonById(int id) const;
   void ShowHelp(const QString& text);
   bool HelpShown() const;
+  // The sheet object is done with this window, which goes a little later.
+  void Disown() { sheet_ = nullptr; }
 
  protected:
   void reject() override;

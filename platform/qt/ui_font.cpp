@@ -45,6 +45,8 @@ QFont DialogFont(const std::string& name, int pointSize) {
   return font;
 }
 
-QFont UiFont() { return SansFont(11); }
+// 10 pixels keeps a label within the 15-pixel-high box that hover labels are
+// erased with, like the variable-pitch system font it replaces.
+QFont UiFont() { return SansFont(10); }
 
 }  // namespace platform

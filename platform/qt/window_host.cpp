@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "custom_widget.h"
+#include "descendants.h"
 
 namespace platform {
 
@@ -74,7 +75,7 @@ void WindowHost::Invalidate(const QRect& rect, bool erase) {
   } else {
     widget_->update(area);
   }
-  for (CustomWidget* child : widget_->findChildren<CustomWidget*>()) {
+  for (CustomWidget* child : Descendants<CustomWidget>(widget_)) {
     if (child == widget_) continue;
     QRect inChild(child->mapFrom(widget_, area.topLeft()), area.size());
     child->InvalidateArea(inChild.intersected(child->rect()), erase);
@@ -83,16 +84,13 @@ void WindowHost::Invalidate(const QRect& rect, bool erase) {
 
 void WindowHost::UpdateNow() {
   if (auto* custom = dynamic_cast<CustomWidget*>(widget_)) custom->PaintPending();
-  for (CustomWidget* child : widget_->findChildren<CustomWidget*>()) child->PaintPending();
+  for (CustomWidget* child : Descendants<CustomWidget>(widget_)) child->PaintPending();
   if (widget_->isVisible()) widget_->repaint();
 }
 
 std::vector<WindowHost*> HostsWithin(QWidget* widget) {
-  std::vector<WindowHost*> hosts;
-  if (widget == nullptr) return hosts;
-  for (WindowHost* host : widget->findChildren<WindowHost*>()) hosts.push_back(host);
-  // findChildren walks depth first; the widget's own host comes first anyway.
-  return hosts;
+  if (widget == nullptr) return {};
+  return Descendants<WindowHost>(widget);
 }
 
 }  // namespace platform

@@ -28,8 +28,9 @@ class Application {
 std::string GetAppName();
 
 // For tests and tools: creates the toolkit's application object if there is
-// none yet and installs the queue wake-up, but none of the user services (a
-// test installs scripted ones). Safe to call many times.
+// none yet (on the offscreen platform unless QT_QPA_PLATFORM says otherwise)
+// and installs the queue wake-up, but none of the user services (a test
+// installs scripted ones). Safe to call many times.
 void StartDesktop();
 
 // Ends every modal run (property sheets, message boxes, file dialogs) and

@@ -71,6 +71,7 @@ class PropertySheet : public Window {
 
   // Toolkit side.
   void PageModifiedChanged();
+  void ForgetPage(PropertyPage* page);  // the page is being destroyed
   bool HelpWindowShown() const;
 
  private:

@@ -1,0 +1,11 @@
+// What the programs ask of the screen.
+#pragma once
+
+namespace platform {
+
+// The screen's colour count as the graphics device reports it: 2, 16 or 256
+// on palette displays, -1 on displays with more than 256 colours (and when no
+// screen is known).
+int GetScreenColorCount();
+
+}  // namespace platform
