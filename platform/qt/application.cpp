@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QThread>
 #include <atomic>
+#include <cstdio>
 
 #include "modal_runs.h"
 #include "platform/queue.h"
@@ -84,17 +85,25 @@ std::string GetAppName() { return g_appName; }
 namespace {
 // The offscreen platform warns of every window feature it lacks; that is noise
 // for tests and tools.
+bool g_quietInstalled = false;
 QtMessageHandler g_nextHandler = nullptr;
 void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
-  if (g_nextHandler) g_nextHandler(type, context, message);
+  if (g_nextHandler != nullptr) {
+    g_nextHandler(type, context, message);
+  } else {
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+  }
 }
 }  // namespace
 
 void StartDesktop() {
   // Tests and tools draw off screen unless told otherwise.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (g_nextHandler == nullptr && qgetenv("QT_QPA_PLATFORM") == "offscreen") g_nextHandler = qInstallMessageHandler(QuietOffscreen);
+  if (!g_quietInstalled && qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+    g_quietInstalled = true;
+    g_nextHandler = qInstallMessageHandler(QuietOffscreen);
+  }
   if (QApplication::instance() == nullptr) MakeApplication(g_argc, g_argv);
   if (g_dispatcher == nullptr) InstallWakeHook();
 }
