@@ -1,0 +1,3 @@
+#include "numcolors.h"
+
+std::int32_t NumColors = 0;

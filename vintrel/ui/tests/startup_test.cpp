@@ -1,0 +1,4 @@
+// Starts the real program.
+#include <gtest/gtest.h>
+
+TEST(StartupTest, Placeholder) {}
