@@ -15,6 +15,7 @@
 #include "page_widget.h"
 #include "platform/application.h"
 #include "platform/resources.h"
+#include "screenshot_run.h"
 #include "sheet_widget.h"
 #include "text.h"
 #include "window_host.h"
@@ -105,6 +106,7 @@ bool PropertySheet::Create() {
 
 int PropertySheet::DoModal() {
   if (!Create()) return closed_ ? result_ : -1;
+  StartScreenshotRun(*this);
   QEventLoop loop;
   g_modalLoops[this] = &loop;
   {

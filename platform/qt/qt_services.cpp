@@ -66,6 +66,14 @@ class DesktopMessageBoxes : public MessageBoxService {
     for (const IconKind& k : kIcons) {
       if (k.type == (request.type & MB_ICONMASK)) icon = k.icon;
     }
+    // Without a person at the screen (PLATFORM_UNATTENDED set) a box is not
+    // shown: it goes to stderr and takes its default button.
+    if (!qEnvironmentVariableIsEmpty("PLATFORM_UNATTENDED")) {
+      std::fprintf(stderr, "%s: %s\n", request.caption.c_str(), request.text.c_str());
+      for (const Answer& a : kAnswers) {
+        if (a.button == set->defaultButton) return a.answer;
+      }
+    }
     QMessageBox box(icon, ToQString(request.caption), ToQString(request.text), set->buttons,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);

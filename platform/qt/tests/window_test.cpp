@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -110,6 +111,25 @@ TEST_F(WindowTest, ScreenshotOfTheSheetIsAPngFile) {
   in.read(magic, 4);
   EXPECT_EQ(std::string(magic + 1, 3), "PNG");
   std::filesystem::remove(file);
+}
+
+TEST(ScreenshotRunTest, EnvironmentMakesTheSheetShootEachPageThenClose) {
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / "platform_shots";
+  std::filesystem::remove_all(dir);
+  setenv("PLATFORM_SCREENSHOT_DIR", dir.c_str(), 1);
+  setenv("PLATFORM_SCREENSHOT_DELAY_MS", "0", 1);
+  Log log;
+  LoggingPage a("Map", &log), b("List", &log);
+  LoggingSheet sheet(&log);
+  sheet.AddPage(&a);
+  sheet.AddPage(&b);
+  int result = sheet.DoModal();
+  unsetenv("PLATFORM_SCREENSHOT_DIR");
+  unsetenv("PLATFORM_SCREENSHOT_DELAY_MS");
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_TRUE(std::filesystem::exists(dir / "1-Map.png"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "2-List.png"));
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
