@@ -2,9 +2,12 @@
 #include "platform/application.h"
 #include "vintrelapp.h"
 
+namespace {
+CVintrelApp theApp;  // the one application object
+}  // namespace
+
 int main(int argc, char** argv) {
   platform::Application desktop(argc, argv);
-  CVintrelApp app;
-  app.InitInstance();
+  theApp.InitInstance();
   return desktop.ExitStatus();
 }
