@@ -66,10 +66,11 @@ SimulatorProcess::SimulatorProcess(SimulatorOptions options) {
   std::ofstream(configPath) << options.config;
 
   const int output = open((directory_ + "/output.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  pid_ = Spawn(ProgramDirectory() + "/isdn-simulator",
-               {"--config", configPath, "--socket", socketPath_, "--report-interval",
-                std::to_string(options.reportIntervalMs)},
-               output);
+  std::vector<std::string> arguments{"--config", configPath, "--socket", socketPath_};
+  if (options.reportIntervalMs > 0) {
+    arguments.insert(arguments.end(), {"--report-interval", std::to_string(options.reportIntervalMs)});
+  }
+  pid_ = Spawn(ProgramDirectory() + "/isdn-simulator", arguments, output);
   close(output);
   if (pid_ <= 0) {
     error_ = "cannot start " + ProgramDirectory() + "/isdn-simulator";
@@ -116,6 +117,12 @@ SimulatorProcess::~SimulatorProcess() {
   }
 }
 
+bool SimulatorProcess::Running() {
+  int status;
+  if (pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) pid_ = -1;
+  return pid_ > 0;
+}
+
 std::string SimulatorProcess::Output() const { return ReadFile(directory_ + "/output.txt"); }
 
 int SimulatorProcess::Tool(const std::vector<std::string>& arguments, std::string* output) const {
@@ -134,6 +141,7 @@ int SimulatorProcess::Tool(const std::vector<std::string>& arguments, std::strin
 }
 
 bool SimulatorProcess::WaitForExit(int timeoutMs) {
+  if (pid_ <= 0) return true;
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   int status;
   while (waitpid(pid_, &status, WNOHANG) != pid_) {

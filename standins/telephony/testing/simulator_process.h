@@ -18,7 +18,7 @@ namespace isdn::testing {
 
 struct SimulatorOptions {
   std::string config;           // configuration file text ("key = value" lines); empty: defaults
-  int reportIntervalMs = 100;   // status report pace, short for tests
+  int reportIntervalMs = 100;   // status report pace, short for tests; 0: as the configuration says
   bool exportSocket = true;     // point ISDN_SIM_SOCKET at this simulator while it lives
   int startTimeoutMs = 5000;    // how long to wait until it listens
 };
@@ -30,7 +30,8 @@ class SimulatorProcess {
   SimulatorProcess(const SimulatorProcess&) = delete;
   SimulatorProcess& operator=(const SimulatorProcess&) = delete;
 
-  bool Running() const { return pid_ > 0; }
+  // Started and not ended yet (also not by "isdn-sim stop").
+  bool Running();
   const std::string& Error() const { return error_; }      // why it did not start
   const std::string& SocketPath() const { return socketPath_; }
 
@@ -42,6 +43,8 @@ class SimulatorProcess {
   bool Stop(int timeoutMs = 3000);
   // Ends it at once (SIGKILL), as a crash would.
   void Kill();
+  // Waits until it has ended by itself (after "isdn-sim stop", say).
+  bool WaitForExit(int timeoutMs);
 
   // What the simulator printed so far.
   std::string Output() const;
@@ -49,8 +52,6 @@ class SimulatorProcess {
   static std::string ProgramDirectory();
 
  private:
-  bool WaitForExit(int timeoutMs);
-
   std::string directory_;
   std::string socketPath_;
   std::string error_;

@@ -374,7 +374,8 @@ TEST_F(TapiSimulatorTest, StopCommandClosesTheLines) {
   Start();
   Monitor(0x005);
   ExpectLinesClosedAfter([&] { EXPECT_EQ(Tool({"stop"}), 0); }, app_, line1_, line2_);
-  EXPECT_TRUE(sim_->Stop());
+  EXPECT_TRUE(sim_->WaitForExit(3000));
+  EXPECT_FALSE(sim_->Running());
   uint32_t app = 0, devices = 99;
   EXPECT_EQ(lineInitialize(&app, nullptr, RecordingCallback, "Lumvaric", &devices), 0);
   EXPECT_EQ(devices, 0u);
