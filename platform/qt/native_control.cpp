@@ -143,7 +143,9 @@ void NativeControl::WireListBox(QWidget* widget) {
   auto* list = static_cast<QListWidget*>(widget);
   if (!HasStyle(LBS_NOTIFY)) return;
   list->viewport()->installEventFilter(new PressWatch(this, list));
-  QObject::connect(list, &QListWidget::currentRowChanged, [this] {
+  // After the selection has moved (currentRowChanged comes before it), so that
+  // the page reads the new selection in its handler.
+  QObject::connect(list, &QListWidget::itemSelectionChanged, [this] {
     pressNotified = true;
     Notify(LBN_SELCHANGE);
   });
