@@ -70,9 +70,9 @@ Application::Application(int& argc, char** argv) {
 Application::~Application() {
   RemoveDesktopServices();
   if (g_ownedApp != nullptr) {
+    // The dispatcher stays: a worker thread may be inside the wake hook right
+    // now, and it only posts events to it.
     SetQueueWakeHook(nullptr);
-    delete g_dispatcher;
-    g_dispatcher = nullptr;
     delete g_ownedApp;
     g_ownedApp = nullptr;
   }
@@ -105,7 +105,7 @@ void StartDesktop() {
     g_nextHandler = qInstallMessageHandler(QuietOffscreen);
   }
   if (QApplication::instance() == nullptr) MakeApplication(g_argc, g_argv);
-  if (g_dispatcher == nullptr) InstallWakeHook();
+  InstallWakeHook();
 }
 
 void RequestQuit(int exitCode) {

@@ -114,6 +114,7 @@ int ListBox::GetTopIndex() const {
 void ListBox::UserClick(int index) {
   auto* list = native_->As<QListWidget>();
   if (list == nullptr || index < 0 || index >= list->count()) return;
+  list->doItemsLayout();  // also for a list on a page that is not shown
   list->scrollToItem(list->item(index));
   QPoint at = list->visualItemRect(list->item(index)).center();
   SendMouse(list->viewport(), QEvent::MouseButtonPress, at);
@@ -123,6 +124,7 @@ void ListBox::UserClick(int index) {
 void ListBox::UserDoubleClick(int index) {
   auto* list = native_->As<QListWidget>();
   if (list == nullptr || index < 0 || index >= list->count()) return;
+  list->doItemsLayout();  // also for a list on a page that is not shown
   list->scrollToItem(list->item(index));
   QPoint at = list->visualItemRect(list->item(index)).center();
   SendMouse(list->viewport(), QEvent::MouseButtonPress, at);
