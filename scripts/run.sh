@@ -8,7 +8,7 @@
 # with the region data files; the emulator stops when Tarvel ends.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/build"
+build="${BUILD_DIR:-$root/build}"  # BUILD_DIR: another build folder
 what="${1:-all}"
 
 case "$what" in

@@ -6,7 +6,7 @@
 #   scripts/screenshots-tarvel.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/build"
+build="${BUILD_DIR:-$root/build}"  # BUILD_DIR: another build folder
 
 "$root/scripts/setup.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

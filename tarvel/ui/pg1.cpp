@@ -1,5 +1,7 @@
 #include "pg1.h"
 
+#include <algorithm>
+
 #include <dialogtemplates.h>
 #include <tarvelapp.h>
 
@@ -11,11 +13,15 @@ CPg1::CPg1() : platform::PropertyPage(tarvel_res::MapPageTemplate()) {}
 bool CPg1::OnInitDialog() {
   platform::PropertyPage::OnInitDialog();
 
-  // The view spans the page's width from its top edge down to the strip.
+  // The view spans the page's width from its top edge down to the strip: 55
+  // pixels above the page's bottom, and never over the "Selection" group,
+  // which sits higher when the dialog font is larger.
   platform::Rect screen = GetWindowRect();
   screen.bottom -= kSelectionStripHeight;
   const platform::Point topLeft = ScreenToClient({screen.left, screen.top});
-  const platform::Point bottomRight = ScreenToClient({screen.right, screen.bottom});
+  platform::Point bottomRight = ScreenToClient({screen.right, screen.bottom});
+  if (const platform::Control* strip = GetDlgItem(tarvel_res::IDC_SELECTION_GROUP))
+    bottomRight.y = std::min(bottomRight.y, strip->GetRect().top);
   m_pMapView = new CVMap;
   if (!m_pMapView->Create(*this, {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y})) {
     delete m_pMapView;

@@ -12,7 +12,8 @@ class CVMap;
 
 class CPg1 : public platform::PropertyPage, public SelectionPage {
  public:
-  // Pixels kept free below the map view for the "Selection" strip.
+  // Pixels kept free below the map view for the "Selection" strip (more when
+  // the dialog font places the strip higher).
   static constexpr int kSelectionStripHeight = 55;
 
   CPg1();
