@@ -1,5 +1,6 @@
 #include "headlessrun.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,30 +22,43 @@ std::string Setting(const char* name) {
   return value != nullptr ? value : "";
 }
 
-// Runs on the UI thread when the time is up.
-void Finish(const std::string& screenshotPath) {
-  if (auto* sheet = dynamic_cast<CShet*>(CTarvelApp::GetSheet()); sheet != nullptr && sheet->Exists()) {
-    std::printf("sheet: %s\n", sheet->GetCaption().c_str());
-    for (int i = 0; i < sheet->GetPageCount(); ++i) std::printf("tab: %s\n", sheet->GetPage(i)->GetCaption().c_str());
-    if (!screenshotPath.empty() && !platform::SaveScreenshot(*sheet, screenshotPath))
-      std::fprintf(stderr, "cannot write the screenshot %s\n", screenshotPath.c_str());
-  } else {
-    std::printf("no sheet\n");
-  }
-  std::fflush(stdout);
-  platform::PostQuitMessage(0);
-}
+std::atomic<int> g_boxesShowing{0};
+
+constexpr int kRecheckMs = 200;
 
 struct Timing {
   int ms;
   std::string screenshotPath;
 };
 
+void FinishOnUiThread(const Timing& timing);
+
 int WaitThenFinish(void* arg) {
   std::unique_ptr<Timing> timing(static_cast<Timing*>(arg));
   std::this_thread::sleep_for(std::chrono::milliseconds(timing->ms));
-  platform::QueueCall([path = timing->screenshotPath] { Finish(path); });
+  platform::QueueCall([t = *timing] { FinishOnUiThread(t); });
   return 0;
+}
+
+// Runs on the UI thread when the time is up. Until the sheet is there (a slow
+// start), it looks again a little later, unless a box holds up the start.
+void FinishOnUiThread(const Timing& timing) {
+  auto* sheet = dynamic_cast<CShet*>(CTarvelApp::GetSheet());
+  if (sheet == nullptr || !sheet->Exists()) {
+    if (g_boxesShowing == 0) {
+      auto* again = new Timing{kRecheckMs, timing.screenshotPath};
+      if (platform::StartWorkerThread(&WaitThenFinish, again, platform::ThreadPriority::Normal)) return;
+      delete again;
+    }
+    std::printf("no sheet\n");
+  } else {
+    std::printf("sheet: %s\n", sheet->GetCaption().c_str());
+    for (int i = 0; i < sheet->GetPageCount(); ++i) std::printf("tab: %s\n", sheet->GetPage(i)->GetCaption().c_str());
+    if (!timing.screenshotPath.empty() && !platform::SaveScreenshot(*sheet, timing.screenshotPath))
+      std::fprintf(stderr, "cannot write the screenshot %s\n", timing.screenshotPath.c_str());
+  }
+  std::fflush(stdout);
+  platform::PostQuitMessage(0);
 }
 
 }  // namespace
@@ -56,7 +70,10 @@ class HeadlessRun::EchoingBoxes : public platform::MessageBoxService {
   int Show(const platform::MessageBoxRequest& request) override {
     std::fprintf(stderr, "[%s] %s\n", request.caption.c_str(), request.text.c_str());
     std::fflush(stderr);
-    return shown_ != nullptr ? shown_->Show(request) : platform::IDFAILED;
+    ++g_boxesShowing;
+    const int answer = shown_ != nullptr ? shown_->Show(request) : platform::IDFAILED;
+    --g_boxesShowing;
+    return answer;
   }
   platform::MessageBoxService* shown_;
 };
