@@ -13,7 +13,7 @@
 namespace tarvel_ui_test {
 namespace {
 
-TEST(FennickTest, FindsTheEmulatorOnCom3AndProgramsTheChosenCountry) {
+TEST(TarvelFennickTest, FindsTheEmulatorOnCom3AndProgramsTheChosenCountry) {
   fennick::testing::EmulatorProcess modem;
   fennick::testing::ScopedPortConfig config({{2, modem.DevicePath()}});
   LoadSmallWorld();

@@ -28,9 +28,10 @@ std::vector<std::string> Items(platform::ListBox& box) {
 }
 
 const std::vector<std::string> kRegions{"Arvonia", "Belmar"};
-const std::vector<std::string> kRegion1Countries{"Aland", "Borduria", "Carpania"};
+// In database order: position p is item p + 1.
+const std::vector<std::string> kRegion1Countries{"Aland", "Borduria", "Abrovia"};
 
-TEST(SheetTest, OpensOnTheGlobeWithNothingChosen) {
+TEST(TarvelSheetTest, OpensOnTheGlobeWithNothingChosen) {
   OpenSheet open;
   EXPECT_EQ(open.sheet->GetCaption(), "Ostrane");
   ASSERT_EQ(open.sheet->GetPageCount(), 2);
@@ -68,7 +69,7 @@ TEST(SheetTest, OpensOnTheGlobeWithNothingChosen) {
   EXPECT_EQ(CTarvelApp::GetSheet(), nullptr);
 }
 
-TEST(SheetTest, GlobeOnTheGlobeChangesNothing) {
+TEST(TarvelSheetTest, GlobeOnTheGlobeChangesNothing) {
   OpenSheet open;
   DrawLog log(open.View());
   open.sheet->m_pgMap.GetButton(tarvel_res::IDC_GLOBE)->UserClick();
@@ -77,7 +78,7 @@ TEST(SheetTest, GlobeOnTheGlobeChangesNothing) {
   EXPECT_TRUE(log.Of(DrawEvent::Invalidated).empty());
 }
 
-TEST(SheetTest, GlobeAfterARegionKeepsTheRegionShownEmptiesTheCountriesAndDrawsTheGlobe) {
+TEST(TarvelSheetTest, GlobeAfterARegionKeepsTheRegionShownEmptiesTheCountriesAndDrawsTheGlobe) {
   OpenSheet open;
   open.RegionCombo().UserSelect(1);
   open.CountryList();  // both pages shown
@@ -99,7 +100,7 @@ TEST(SheetTest, GlobeAfterARegionKeepsTheRegionShownEmptiesTheCountriesAndDrawsT
 
 // A region chosen on either page (or on the map) refills both pages' country
 // lists in database order with nothing selected, and drops a pending country.
-TEST(SheetTest, ARegionChosenAnywhereRefillsBothCountryListsWithNothingSelected) {
+TEST(TarvelSheetTest, ARegionChosenAnywhereRefillsBothCountryListsWithNothingSelected) {
   enum class From { MapCombo, ListBox, Map };
   for (From from : {From::MapCombo, From::ListBox, From::Map}) {
     OpenSheet open;
@@ -133,7 +134,7 @@ TEST(SheetTest, ARegionChosenAnywhereRefillsBothCountryListsWithNothingSelected)
   }
 }
 
-TEST(SheetTest, ACountryChosenOnOnePageIsSelectedOnTheOther) {
+TEST(TarvelSheetTest, ACountryChosenOnOnePageIsSelectedOnTheOther) {
   OpenSheet open;
   open.RegionCombo().UserSelect(0);
   open.CountryCombo().UserSelect(2);
@@ -145,7 +146,7 @@ TEST(SheetTest, ACountryChosenOnOnePageIsSelectedOnTheOther) {
   EXPECT_TRUE(open.sheet->IsButtonEnabled(platform::ID_APPLY_NOW));
 }
 
-TEST(SheetTest, ChoosingTheProgrammedCountryAgainLeavesApplyDisabled) {
+TEST(TarvelSheetTest, ChoosingTheProgrammedCountryAgainLeavesApplyDisabled) {
   OpenSheet open;
   open.RegionCombo().UserSelect(0);
   open.CountryList().UserDoubleClick(1);  // programs Borduria
@@ -156,7 +157,7 @@ TEST(SheetTest, ChoosingTheProgrammedCountryAgainLeavesApplyDisabled) {
   EXPECT_FALSE(theApp.m_bPending);
 }
 
-TEST(SheetTest, DoubleClickInTheCountryListSelectsAndProgramsAndShowsTheName) {
+TEST(TarvelSheetTest, DoubleClickInTheCountryListSelectsAndProgramsAndShowsTheName) {
   OpenSheet open;
   open.RegionList().UserClick(0);
   open.CountryList().UserDoubleClick(1);
@@ -169,20 +170,20 @@ TEST(SheetTest, DoubleClickInTheCountryListSelectsAndProgramsAndShowsTheName) {
   EXPECT_FALSE(open.sheet->IsButtonEnabled(platform::ID_APPLY_NOW));
 }
 
-TEST(SheetTest, TheListPageShowsTheCountryProgrammedBeforeItWasOpened) {
+TEST(TarvelSheetTest, TheListPageShowsTheCountryProgrammedBeforeItWasOpened) {
   OpenSheet open;
   open.RegionCombo().UserSelect(0);
-  open.View().SimulateDoubleClick(kCarpania.x, kCarpania.y);
+  open.View().SimulateDoubleClick(kAbrovia.x, kAbrovia.y);
   ASSERT_EQ(FakeModemLibrary::calls.size(), 1u);
   open.ShowListPage();
-  EXPECT_EQ(open.CurrentSelectionLabel(), "Carpania");
+  EXPECT_EQ(open.CurrentSelectionLabel(), "Abrovia");
   EXPECT_EQ(open.CountryList().GetCurSel(), 2);
   EXPECT_EQ(open.RegionList().GetCurSel(), 0);
 }
 
 // OK and Apply run the Map page's Apply, then the List page's: a success is
 // programmed once; after a failure the List page tries once more.
-TEST(SheetTest, OkAndApplyWithBothPagesProgramOnceOnSuccessAndTwiceOnFailure) {
+TEST(TarvelSheetTest, OkAndApplyWithBothPagesProgramOnceOnSuccessAndTwiceOnFailure) {
   struct Case {
     int button;
     int result;
@@ -211,7 +212,7 @@ TEST(SheetTest, OkAndApplyWithBothPagesProgramOnceOnSuccessAndTwiceOnFailure) {
   }
 }
 
-TEST(SheetTest, ApplyWithOnlyTheMapPageShownProgramsOnce) {
+TEST(TarvelSheetTest, ApplyWithOnlyTheMapPageShownProgramsOnce) {
   OpenSheet open;
   open.RegionCombo().UserSelect(0);
   open.CountryCombo().UserSelect(0);
@@ -220,7 +221,7 @@ TEST(SheetTest, ApplyWithOnlyTheMapPageShownProgramsOnce) {
   EXPECT_EQ(FakeModemLibrary::calls.size(), 1u);
 }
 
-TEST(SheetTest, HelpThatCannotBeShownSaysSoUnderTheProgramsCaption) {
+TEST(TarvelSheetTest, HelpThatCannotBeShownSaysSoUnderTheProgramsCaption) {
   OpenSheet open;  // this test program embeds no help page
   open.sheet->PressButton(platform::ID_SHEET_HELP);
   ASSERT_EQ(open.boxes.shown.size(), 1u);

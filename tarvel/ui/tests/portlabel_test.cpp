@@ -12,7 +12,7 @@
 namespace tarvel_ui_test {
 namespace {
 
-TEST(PortLabelTest, ShowsTheFoundPortCountedFromOne) {
+TEST(TarvelPortLabelTest, ShowsTheFoundPortCountedFromOne) {
   const std::pair<int, std::string> cases[] = {{0, "COM1"}, {3, "COM4"}};
   for (const auto& [port, label] : cases) {
     OpenSheet open(port);
@@ -22,7 +22,7 @@ TEST(PortLabelTest, ShowsTheFoundPortCountedFromOne) {
   }
 }
 
-TEST(PortLabelTest, SaysSearchingWhileDiscoveryRunsAndShowsThePortOnceFound) {
+TEST(TarvelPortLabelTest, SaysSearchingWhileDiscoveryRunsAndShowsThePortOnceFound) {
   OpenSheet open(2, /*holdDetect=*/true);
   open.ShowListPage();
   EXPECT_EQ(open.PortLabel(), "Searching...");
@@ -48,7 +48,7 @@ class RetryOnce : public platform::MessageBoxService {
   ScriptedDetect& detect_;
 };
 
-TEST(PortLabelTest, SaysNotFoundAfterNoModemAnsweredAndSearchingAgainOnRetry) {
+TEST(TarvelPortLabelTest, SaysNotFoundAfterNoModemAnsweredAndSearchingAgainOnRetry) {
   OpenSheet open(-1, /*holdDetect=*/true);
   RetryOnce boxes(open.detect);
   platform::ScopedMessageBoxService service(&boxes);
@@ -64,7 +64,7 @@ TEST(PortLabelTest, SaysNotFoundAfterNoModemAnsweredAndSearchingAgainOnRetry) {
   EXPECT_EQ(open.process.quitCodes, (std::vector<int>{0}));  // Cancel ends the program
 }
 
-TEST(PortLabelTest, ProgrammingBeforeAPortIsKnownOffersRetryAndCancelEndsTheProgram) {
+TEST(TarvelPortLabelTest, ProgrammingBeforeAPortIsKnownOffersRetryAndCancelEndsTheProgram) {
   OpenSheet open(2, /*holdDetect=*/true);
   open.RegionCombo().UserSelect(0);
   open.boxes.answers = {platform::IDRETRY, platform::IDCANCEL};
@@ -78,7 +78,7 @@ TEST(PortLabelTest, ProgrammingBeforeAPortIsKnownOffersRetryAndCancelEndsTheProg
   EXPECT_TRUE(FakeModemLibrary::calls.empty());
 }
 
-TEST(PortLabelTest, AProbeThatOutlivesTheWatchIsRecordedAndTheUserWarned) {
+TEST(TarvelPortLabelTest, AProbeThatOutlivesTheWatchIsRecordedAndTheUserWarned) {
   OpenSheet open(-1, /*holdDetect=*/true, /*timeLimitMs=*/30);
   ASSERT_TRUE(platform::ProcessEventsUntil([&] { return !open.boxes.shown.empty(); }, 5000));
   EXPECT_EQ(open.BoxTexts(), (std::vector<std::string>{tarvel_text::kCommDriverFailed}));

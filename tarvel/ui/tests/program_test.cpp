@@ -48,7 +48,7 @@ ProgramRun RunTarvel(const tarvel_test::TempDir& folder, const std::string& scre
   return run;
 }
 
-TEST(ProgramTest, ShowsItsSheetWithTheMapAndListTabs) {
+TEST(TarvelProgramTest, ShowsItsSheetWithTheMapAndListTabs) {
   tarvel_test::TempDir folder;
   for (int n = 1; n <= 7; ++n) {
     const std::string name = "struct" + std::to_string(n) + ".mpr";
@@ -60,7 +60,7 @@ TEST(ProgramTest, ShowsItsSheetWithTheMapAndListTabs) {
   EXPECT_GT(fs::file_size(folder.File("sheet.png")), 1000u);
 }
 
-TEST(ProgramTest, RefusesToStartWithoutItsDataFiles) {
+TEST(TarvelProgramTest, RefusesToStartWithoutItsDataFiles) {
   tarvel_test::TempDir folder;
   const ProgramRun run = RunTarvel(folder);
   EXPECT_NE(run.status, 0);

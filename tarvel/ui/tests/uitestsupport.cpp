@@ -20,7 +20,7 @@ struct Named {
 };
 constexpr Named kSmallWorld[] = {
     {0, 1, 0, "Arvonia"}, {0, 2, 0, "Belmar"},   {1, 1, 3, "Aland"},
-    {1, 2, 22, "Borduria"}, {1, 3, 5, "Carpania"}, {2, 1, 7, "Dorne"},
+    {1, 2, 22, "Borduria"}, {1, 3, 5, "Abrovia"}, {2, 1, 7, "Dorne"},
 };
 // Item counts N: names are given out for items 1 to N - 1.
 constexpr int kItemCounts[] = {3, 4, 2};

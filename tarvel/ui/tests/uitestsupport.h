@@ -24,7 +24,8 @@ namespace tarvel_ui_test {
 // Region 0 (the globe, 40 x 20 pixels, cells of 10): regions "Arvonia" (1)
 // and "Belmar" (2) in the top row, the rest empty.
 // Region 1 (40 x 20, cells of 10), countries in the top row: 1 "Aland"
-// (modem code 3), 2 "Borduria" (22), 3 "Carpania" (5), column 3 empty; the
+// (modem code 3), 2 "Borduria" (22), 3 "Abrovia" (5) (database order, not
+// alphabetical), column 3 empty; the
 // cells just past the right edge (x = 40) and the bottom edge (y = 20) hold
 // items too, so that a point on a bound finds something.
 // Region 2: one country, "Dorne".
@@ -40,7 +41,7 @@ constexpr MapPoint kGlobeArvonia{5, 5};
 constexpr MapPoint kGlobeBelmar{25, 5};
 constexpr MapPoint kAland{5, 5};
 constexpr MapPoint kBorduria{15, 5};
-constexpr MapPoint kCarpania{25, 5};
+constexpr MapPoint kAbrovia{25, 5};
 constexpr MapPoint kEmpty{35, 5};
 
 // set_country_code as the test scripts it: records each call, answers

@@ -12,7 +12,7 @@ namespace {
 
 using platform::DrawEvent;
 
-class MapViewTest : public testing::Test {
+class TarvelMapViewTest : public testing::Test {
  protected:
   void OpenRegion1() {
     theApp.SelectRegion(1);
@@ -28,14 +28,14 @@ class MapViewTest : public testing::Test {
   OpenSheet open;
 };
 
-TEST(MapResourceTest, RegionsOneToSixHaveTheirPictureAndEveryOtherValueTheGlobe) {
+TEST(TarvelMapResourceTest, RegionsOneToSixHaveTheirPictureAndEveryOtherValueTheGlobe) {
   const std::pair<int, int> cases[] = {{0, 129}, {1, 130}, {6, 135}, {7, 129}, {-1, 129}};
   for (auto [region, resource] : cases) EXPECT_EQ(CVMap::MapResource(region), resource) << region;
 }
 
 // Points on the right and bottom bounds are inside the map; beyond them, and
 // left of or above the picture, a release selects nothing.
-TEST_F(MapViewTest, ReleaseSelectsOnlyInsideTheBoundsBothInclusive) {
+TEST_F(TarvelMapViewTest, ReleaseSelectsOnlyInsideTheBoundsBothInclusive) {
   struct Case {
     int x, y, country;
   };
@@ -48,7 +48,7 @@ TEST_F(MapViewTest, ReleaseSelectsOnlyInsideTheBoundsBothInclusive) {
   }
 }
 
-TEST_F(MapViewTest, PointsOutsideTheBoundsNeitherMoveTheLabelNorProgram) {
+TEST_F(TarvelMapViewTest, PointsOutsideTheBoundsNeitherMoveTheLabelNorProgram) {
   OpenRegion1();
   open.View().SimulateClick(kAland.x, kAland.y);  // pending
   open.View().SimulateMouseMove(kAland.x, kAland.y);
@@ -62,7 +62,7 @@ TEST_F(MapViewTest, PointsOutsideTheBoundsNeitherMoveTheLabelNorProgram) {
   EXPECT_TRUE(theApp.m_bPending);
 }
 
-TEST_F(MapViewTest, HoverDrawsEachLabelOnceAndErasesOnlyTheOldLabelAsDrawn) {
+TEST_F(TarvelMapViewTest, HoverDrawsEachLabelOnceAndErasesOnlyTheOldLabelAsDrawn) {
   OpenRegion1();
   DrawLog log(open.View());
   open.View().SimulateMouseMove(kAland.x, kAland.y);
@@ -90,9 +90,9 @@ TEST_F(MapViewTest, HoverDrawsEachLabelOnceAndErasesOnlyTheOldLabelAsDrawn) {
   EXPECT_EQ(labels[0].rect.top, 15);
 }
 
-TEST_F(MapViewTest, MovingOntoAnEmptyCellErasesTheLabelAtTheNextPaint) {
+TEST_F(TarvelMapViewTest, MovingOntoAnEmptyCellErasesTheLabelAtTheNextPaint) {
   OpenRegion1();
-  open.View().SimulateMouseMove(kCarpania.x, kCarpania.y);
+  open.View().SimulateMouseMove(kAbrovia.x, kAbrovia.y);
   const platform::Rect label = open.View().LabelRect();
   DrawLog log(open.View());
   open.View().SimulateMouseMove(kEmpty.x, kEmpty.y);
@@ -109,7 +109,7 @@ TEST_F(MapViewTest, MovingOntoAnEmptyCellErasesTheLabelAtTheNextPaint) {
   EXPECT_NE(open.View().GetPixel(label.left + 1, label.top + 1), yellow);
 }
 
-TEST_F(MapViewTest, ARegionChangeForgetsTheLabelOfTheOldMap) {
+TEST_F(TarvelMapViewTest, ARegionChangeForgetsTheLabelOfTheOldMap) {
   open.View().SimulateMouseMove(kGlobeArvonia.x, kGlobeArvonia.y);
   ASSERT_EQ(open.View().HoverItem(), 1);
   DrawLog log(open.View());
@@ -123,7 +123,7 @@ TEST_F(MapViewTest, ARegionChangeForgetsTheLabelOfTheOldMap) {
   EXPECT_TRUE(log.Of(DrawEvent::Text).empty());  // no " Aland " at the old anchor
 }
 
-TEST_F(MapViewTest, ReleaseOverAnEmptyCellSelectsNothing) {
+TEST_F(TarvelMapViewTest, ReleaseOverAnEmptyCellSelectsNothing) {
   open.View().SimulateClick(35, 15);  // globe, empty
   EXPECT_EQ(theApp.CurrentRegion(), 0);
   OpenRegion1();
@@ -132,7 +132,7 @@ TEST_F(MapViewTest, ReleaseOverAnEmptyCellSelectsNothing) {
   EXPECT_FALSE(theApp.m_bPending);
 }
 
-TEST_F(MapViewTest, DoubleClickOnTheGlobeSelectsTheRegionAndProgramsNothing) {
+TEST_F(TarvelMapViewTest, DoubleClickOnTheGlobeSelectsTheRegionAndProgramsNothing) {
   open.View().SimulateDoubleClick(kGlobeBelmar.x, kGlobeBelmar.y);
   EXPECT_EQ(theApp.CurrentRegion(), 2);
   EXPECT_EQ(theApp.CurrentCountry(), 0);  // the second release found an empty cell there
@@ -141,7 +141,7 @@ TEST_F(MapViewTest, DoubleClickOnTheGlobeSelectsTheRegionAndProgramsNothing) {
   EXPECT_TRUE(open.BoxTexts().empty());
 }
 
-TEST_F(MapViewTest, DoubleClickOnANewCountrySelectsAndProgramsIt) {
+TEST_F(TarvelMapViewTest, DoubleClickOnANewCountrySelectsAndProgramsIt) {
   OpenRegion1();
   open.View().SimulateDoubleClick(kAland.x, kAland.y);
   ASSERT_EQ(FakeModemLibrary::calls.size(), 1u);
@@ -158,7 +158,7 @@ TEST_F(MapViewTest, DoubleClickOnANewCountrySelectsAndProgramsIt) {
   EXPECT_EQ(FakeModemLibrary::calls.size(), 1u);
 }
 
-TEST_F(MapViewTest, AMapThatCannotBeLoadedLeavesTheBackground) {
+TEST_F(TarvelMapViewTest, AMapThatCannotBeLoadedLeavesTheBackground) {
   theApp.SelectRegion(2);  // this test program embeds no picture for region 2
   DrawLog log(open.View());
   open.View().InvalidateAll(true);
