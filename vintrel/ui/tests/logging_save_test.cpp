@@ -88,6 +88,14 @@ TEST_F(LoggingSaveTest, AfterMoreThan999AppendsWritesThe999StoredLines) {
   EXPECT_EQ(lines.back(), "line 1010");
 }
 
+TEST_F(LoggingSaveTest, LinesArrivingWhileTheDialogIsOpenAreSavedToo) {
+  EventLog.Append("before");
+  saveDialog.whileOpen = [] { EventLog.Append("while the dialog is open"); };
+  const std::string path = folder + "/ISDNLog";
+  SaveTo(path);
+  EXPECT_EQ(LinesOf(Read(path)), (Texts{"before", "while the dialog is open"}));
+}
+
 TEST_F(LoggingSaveTest, CancelWritesNothing) {
   EventLog.Append("kept");
   SaveTo(std::nullopt);

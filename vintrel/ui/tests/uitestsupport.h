@@ -3,6 +3,7 @@
 // answered by the test. Timers are fired by the tests.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,9 +31,11 @@ class ScriptedSaveDialog : public platform::FileDialogService {
  public:
   std::optional<std::string> AskSaveFile(const platform::SaveFileRequest& request) override {
     asked.push_back(request);
+    if (whileOpen) whileOpen();
     return answer;
   }
   std::optional<std::string> answer;
+  std::function<void()> whileOpen;  // runs while the dialog is "open"
   std::vector<platform::SaveFileRequest> asked;
 };
 
