@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libserialport-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick fonts-liberation2
 )
 
 missing=()

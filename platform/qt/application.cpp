@@ -1,6 +1,8 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -52,6 +54,9 @@ QApplication* MakeApplication(int& argc, char** argv) {
   if (auto* existing = qobject_cast<QApplication*>(QApplication::instance())) return existing;
   auto* app = new QApplication(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  // The programs were laid out for the classic desktop look: group box titles
+  // sit on the frame line and controls keep their classic proportions.
+  if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) QApplication::setStyle(classic);
   return app;
 }
 

@@ -1,5 +1,7 @@
 #include "native_control.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -122,6 +124,14 @@ QWidget* NativeControl::Create(QWidget* pageWidget, const DialogUnits& units) {
     // The template's height is the height with the list open; the closed box
     // is as high as its font needs.
     rect.setHeight(std::min(rect.height(), widget->sizeHint().height()));
+  }
+  if (t.kind == ControlKind::StaticText && rect.height() < 2 * widget->fontMetrics().lineSpacing()) {
+    // A one-line label was laid out for a narrower face than the one that
+    // stands in for it here: keep it on its line and let it run past its
+    // rectangle rather than wrap into a second line that nobody sees.
+    auto* label = static_cast<QLabel*>(widget);
+    label->setWordWrap(false);
+    rect.setWidth(std::max(rect.width(), label->fontMetrics().horizontalAdvance(label->text()) + 1));
   }
   widget->setGeometry(rect);
   widget->setFocusPolicy((t.style & WS_TABSTOP) || t.kind == ControlKind::ListBox ? Qt::StrongFocus : Qt::NoFocus);

@@ -243,15 +243,15 @@ void PropertySheet::PageModifiedChanged() {
 }
 
 // OK and Apply: every page whose window exists applies, in page order; the
-// first that refuses stops the rest and keeps the sheet open.
+// first that refuses stops the rest and keeps the sheet open. The modified
+// flags stay as the pages leave them: a page whose changes could not be put
+// into effect keeps Apply lit, so nothing pending looks applied.
 bool PropertySheet::ApplyAll() {
   for (PropertyPage* page : pages_) {
     if (!page->Exists()) continue;
     if (!page->OnApply()) return false;
     if (!Exists()) return false;
   }
-  for (PropertyPage* page : pages_) page->ClearModified();
-  PageModifiedChanged();
   return true;
 }
 

@@ -60,7 +60,6 @@ class PropertyPage : public Window {
   // Toolkit side.
   void AttachToSheet(PropertySheet* sheet) { sheet_ = sheet; }
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
-  void ClearModified() { modified_ = false; }
 
  private:
   template <class T> T* Typed(int id, ControlKind a, ControlKind b) const;

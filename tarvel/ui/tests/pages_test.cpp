@@ -209,6 +209,10 @@ TEST(TarvelSheetTest, OkAndApplyWithBothPagesProgramOnceOnSuccessAndTwiceOnFailu
     EXPECT_EQ(open.BoxTexts(), c.boxes) << c.button << " " << c.result;
     EXPECT_EQ(open.sheet->Exists(), c.stillOpen) << c.button << " " << c.result;
     EXPECT_EQ(theApp.m_bPending, c.result == -1);
+    if (c.stillOpen) {
+      // Apply stays lit while the choice is still pending.
+      EXPECT_EQ(open.sheet->IsButtonEnabled(platform::ID_APPLY_NOW), c.result == -1) << c.result;
+    }
   }
 }
 
