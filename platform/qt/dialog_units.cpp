@@ -1,5 +1,7 @@
 #include "dialog_units.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 
 namespace platform {
@@ -17,7 +19,11 @@ DialogUnits::DialogUnits(const QFont& font) {
   QFontMetrics metrics(font);
   int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   baseWidth_ = std::max(1, (letters / 26 + 1) / 2);
-  baseHeight_ = std::max(1, metrics.height());
+  // The classic dialog faces carry internal leading of about a fifth of their
+  // em, which the stand-in faces leave out of their height: without it every
+  // page would come out shorter than the layouts were made for.
+  const int withLeading = font.pixelSize() > 0 ? (font.pixelSize() * 6 + 4) / 5 : 0;
+  baseHeight_ = std::max({1, metrics.height(), withLeading});
 }
 
 int DialogUnits::X(int du) const { return MulDiv(du, baseWidth_, 4); }
