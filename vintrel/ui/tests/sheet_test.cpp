@@ -31,4 +31,11 @@ TEST_F(SheetTest, ClosingTurnsTheLogOffThenReportingThenClosesBothLines) {
                                  "close 256", "close 257"}));
 }
 
+TEST_F(SheetTest, HelpShowsTheProgramsHelpWithoutAnyBox) {
+  OpenSheet();
+  Sheet().PressButton(platform::ID_SHEET_HELP);
+  EXPECT_TRUE(Sheet().HelpWindowShown());
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
 }  // namespace
