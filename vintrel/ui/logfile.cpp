@@ -34,8 +34,12 @@ int WriteEventLogFile(const std::string& path) {
     text += '\n';
   });
 
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  // Without a reader, opening a named pipe would wait forever and hang the
+  // window; non-blocking, it fails at once. Writes block again as usual.
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
   if (fd < 0) return errno;
+  const int flags = fcntl(fd, F_GETFL);
+  if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   const int writeError = WriteAll(fd, text);
   const int closeError = close(fd) == 0 ? 0 : errno;
   return writeError != 0 ? writeError : closeError;

@@ -132,8 +132,20 @@ TEST_F(LoggingSaveTest, FailuresShowTheFileErrorAndLoseNothing) {
     EXPECT_EQ(StoredTexts(), (Texts{"line 1", "line 2", "line 3"}));
     EXPECT_EQ(ListTexts(), (Texts{"line 3", "line 2", "line 1"}));
   }
-  // And a save that works afterwards has everything.
+  // A named pipe that nobody reads: refused at once, the window never waits on it.
+  const std::string pipe = folder + "/pipe";
   ASSERT_EQ(chmod(folder.c_str(), 0700), 0);
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  boxes.shown.clear();
+  saveDialog.answer = pipe;
+  alarm(10);  // a hang ends the test run instead of stalling it
+  Sheet().LoggingPage().GetButton(IDC_SAVE)->UserClick();
+  alarm(0);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_NE(boxes.shown[0].text.find(pipe), std::string::npos);
+  EXPECT_EQ(StoredTexts(), (Texts{"line 1", "line 2", "line 3"}));
+
+  // And a save that works afterwards has everything.
   saveDialog.answer = folder + "/ISDNLog";
   Sheet().LoggingPage().GetButton(IDC_SAVE)->UserClick();
   EXPECT_EQ(LinesOf(Read(folder + "/ISDNLog")), (Texts{"line 1", "line 2", "line 3"}));
