@@ -49,6 +49,7 @@ void CTarvelApp::StartSelection() {
   m_nProgRegion = 0;
   m_nProgCountry = 0;
   m_nModemPort = -1;
+  m_bQuitPosted = false;
 }
 
 const MapItem* CTarvelApp::Item(int region, int i) const {
@@ -124,7 +125,7 @@ void CTarvelApp::SelectCountry(int k) {
 }
 
 bool CTarvelApp::ProgramModem() {
-  if (!m_bPending) return true;
+  if (!m_bPending || m_bQuitPosted) return true;
   const platform::Cursor previousCursor = platform::SetCursor(platform::Cursor::Wait);
 
   const MapItem* chosen = Item(m_nRegion, m_nCountry);
@@ -138,7 +139,10 @@ bool CTarvelApp::ProgramModem() {
   if (m_nModemPort < 0) {
     const int answer = platform::MessageBox(tarvel_text::kSearchingForModem, tarvel_text::kCaption,
                                             platform::MB_RETRYCANCEL);
-    if (answer != platform::IDRETRY) platform::PostQuitMessage(0);
+    if (answer != platform::IDRETRY) {
+      m_bQuitPosted = true;
+      platform::PostQuitMessage(0);
+    }
   } else if (g_setCountryCode(m_nModemPort, block.codes.data(), block.flag) == -1) {
     platform::MessageBox(tarvel_text::kResetFailed, tarvel_text::kCaption, platform::MB_OK);
   } else {

@@ -82,6 +82,10 @@ class CTarvelApp {
 
  private:
   const MapItem* Item(int region, int i) const;
+
+  // The user has chosen to end the program from a programming box: the sheet
+  // is closing, and the pages' further Apply handling must not ask again.
+  bool m_bQuitPosted = false;
 };
 
 // The one application object of the program.

@@ -78,6 +78,21 @@ TEST(TarvelPortLabelTest, ProgrammingBeforeAPortIsKnownOffersRetryAndCancelEndsT
   EXPECT_TRUE(FakeModemLibrary::calls.empty());
 }
 
+// Cancel in the box that OK or Apply raises on the Map page ends the program:
+// the List page's Apply handling that follows asks nothing more.
+TEST(TarvelPortLabelTest, CancelWhileApplyingBeforeAPortIsKnownAsksOnce) {
+  for (int button : {platform::ID_APPLY_NOW, platform::ID_SHEET_OK}) {
+    OpenSheet open(2, /*holdDetect=*/true);
+    open.RegionList().UserClick(0);
+    open.CountryList().UserClick(0);
+    open.boxes.answers = {platform::IDCANCEL, platform::IDRETRY};
+    open.sheet->PressButton(button);
+    EXPECT_EQ(open.BoxTexts(), (std::vector<std::string>{tarvel_text::kSearchingForModem})) << button;
+    EXPECT_EQ(open.process.quitCodes, (std::vector<int>{0})) << button;
+    EXPECT_TRUE(FakeModemLibrary::calls.empty());
+  }
+}
+
 TEST(TarvelPortLabelTest, AProbeThatOutlivesTheWatchIsRecordedAndTheUserWarned) {
   OpenSheet open(-1, /*holdDetect=*/true, /*timeLimitMs=*/30);
   ASSERT_TRUE(platform::ProcessEventsUntil([&] { return !open.boxes.shown.empty(); }, 5000));
