@@ -76,8 +76,9 @@ void ComboBox::UserSelect(int index) {
   auto* combo = native_->As<QComboBox>();
   if (combo == nullptr || index < 0 || index >= combo->count()) return;
   // What picking from the open list does: the current entry changes, and the
-  // box reports it.
+  // box reports the pick (also of the entry already current).
   combo->setCurrentIndex(index);
+  Q_EMIT combo->activated(index);
 }
 
 }  // namespace platform

@@ -141,7 +141,9 @@ QWidget* NativeControl::Create(QWidget* pageWidget, const DialogUnits& units) {
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     QObject::connect(button, &QAbstractButton::clicked, [this] { Notify(BN_CLICKED); });
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    QObject::connect(combo, &QComboBox::currentIndexChanged, [this] { Notify(CBN_SELCHANGE); });
+    // A pick from the list reports a selection change even when it picks the
+    // entry already shown, so a user can always choose the entry on display.
+    QObject::connect(combo, &QComboBox::activated, [this] { Notify(CBN_SELCHANGE); });
   } else if (t.kind == ControlKind::ListBox) {
     WireListBox(widget);
   }

@@ -96,6 +96,10 @@ TEST(TarvelSheetTest, GlobeAfterARegionKeepsTheRegionShownEmptiesTheCountriesAnd
   auto bitmaps = log.Of(DrawEvent::Bitmap);
   ASSERT_FALSE(bitmaps.empty());
   EXPECT_EQ(bitmaps.back().resourceId, 129);
+
+  // The region still on display can be picked again to go back to it.
+  open.RegionCombo().UserSelect(1);
+  EXPECT_EQ(theApp.CurrentRegion(), 2);
 }
 
 // A region chosen on either page (or on the map) refills both pages' country
