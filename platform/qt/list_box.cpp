@@ -31,6 +31,15 @@ void SendMouse(QWidget* target, QEvent::Type type, QPoint at) {
   QApplication::sendEvent(target, &event);
 }
 
+// Brings the item into view and gives the point a click on it lands on.
+bool ItemCentre(QListWidget* list, int index, QPoint* at) {
+  if (list == nullptr || index < 0 || index >= list->count()) return false;
+  list->doItemsLayout();  // also for a list on a page that is not shown
+  list->scrollToItem(list->item(index));
+  *at = list->visualItemRect(list->item(index)).center();
+  return true;
+}
+
 }  // namespace
 
 int ListBox::AddString(const std::string& text) {
@@ -113,20 +122,16 @@ int ListBox::GetTopIndex() const {
 // the same way through the toolkit as on screen.
 void ListBox::UserClick(int index) {
   auto* list = native_->As<QListWidget>();
-  if (list == nullptr || index < 0 || index >= list->count()) return;
-  list->doItemsLayout();  // also for a list on a page that is not shown
-  list->scrollToItem(list->item(index));
-  QPoint at = list->visualItemRect(list->item(index)).center();
+  QPoint at;
+  if (!ItemCentre(list, index, &at)) return;
   SendMouse(list->viewport(), QEvent::MouseButtonPress, at);
   SendMouse(list->viewport(), QEvent::MouseButtonRelease, at);
 }
 
 void ListBox::UserDoubleClick(int index) {
   auto* list = native_->As<QListWidget>();
-  if (list == nullptr || index < 0 || index >= list->count()) return;
-  list->doItemsLayout();  // also for a list on a page that is not shown
-  list->scrollToItem(list->item(index));
-  QPoint at = list->visualItemRect(list->item(index)).center();
+  QPoint at;
+  if (!ItemCentre(list, index, &at)) return;
   SendMouse(list->viewport(), QEvent::MouseButtonPress, at);
   SendMouse(list->viewport(), QEvent::MouseButtonRelease, at);
   SendMouse(list->viewport(), QEvent::MouseButtonDblClick, at);
